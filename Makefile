@@ -1,0 +1,55 @@
+# The two commands of the README, and the checks beside them.
+#   make run     build, then open the window
+#   make test    build, run every test, then again under ASan and UBSan
+#   make bench   throughput of every transform and of the whole report
+#   make fuzz    each fuzz target for FUZZ_SECONDS seconds (clang)
+
+BUILD       := build
+ASAN_BUILD  := build-asan
+FUZZ_BUILD  := build-fuzz
+FUZZ_SECONDS ?= 60
+SAMPLE_TEXT ?= 中文 ab,c
+
+CMAKE_GENERATE = cmake -S . -G Ninja -Wno-dev --log-level=WARNING
+
+.PHONY: run test bench fuzz deps fuzz-deps build clean
+
+deps:
+	@scripts/install-deps
+
+fuzz-deps:
+	@scripts/install-deps --fuzz
+
+build: deps
+	@$(CMAKE_GENERATE) -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCH=ON
+	@cmake --build $(BUILD)
+
+run: build
+	@echo "The window is not built yet; here is the report of the sample text '$(SAMPLE_TEXT)':"
+	@$(BUILD)/quillet-report '$(SAMPLE_TEXT)'
+
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j2 --timeout 300
+	@echo "== the same tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
+	@$(CMAKE_GENERATE) -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON \
+	  -DQUILLET_BENCH=OFF
+	@cmake --build $(ASAN_BUILD)
+	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2 --timeout 600
+
+bench: build
+	@$(BUILD)/bench/quillet_bench --benchmark_counters_tabular=true $(BENCH_ARGS)
+
+fuzz: fuzz-deps
+	@CXX=clang++ $(CMAKE_GENERATE) -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQUILLET_FUZZ=ON -DQUILLET_TESTS=OFF -DQUILLET_BENCH=OFF
+	@cmake --build $(FUZZ_BUILD)
+	@for target in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
+	  name=$$(basename $$target); mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
+	  echo "== $$name for $(FUZZ_SECONDS) s =="; \
+	  $$target -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 -rss_limit_mb=4096 \
+	    -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$name fuzz/seeds 2>&1 | tail -12 || exit 1; \
+	done
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,154 @@
+#include "shell/run_report.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/edge_encoding.h"
+#include "shell/fake_window.h"
+#include "test_support.h"
+#include "text/pump_events.h"
+#include "text/text_operations.h"
+
+namespace quillet {
+namespace {
+
+// The label lines as they read; the table holds them as GBK.
+const char* const kLabelsUtf8[] = {
+    "  RC4加密\r\n",
+    "  RC4解密\r\n",
+    "  URL编码GBK\r\n",
+    "  URL解码GBK\r\n",
+    "  简体到繁体\r\n",
+    "  繁体到简体\r\n",
+    "  BASE64编码\r\n",
+    "  BASE64解码\r\n",
+    "  BIG5到繁体\r\n",
+    "  BIG5到简体\r\n",
+    "  繁体到BIG5\r\n",
+    "  简体到BIG5\r\n",
+    "  Ansi到Utf8\r\n",
+    "  Utf8到Ansi\r\n",
+    "  usc2到ansi\r\n",
+    "  ansi到usc2\r\n",
+    "  URL编码UTF8\r\n",
+    "  URL解码UTF8\r\n",
+    "  Ansi到Unicode_文本型\r\n",
+    "  Unicode到Ansi_文本型\r\n",
+    "  ASCII到Unicode\r\n",
+    "  编码_Unicode到Utf8\r\n",
+    "  Utf8到Unicode\r\n",
+    "  Ansi到Unicode\r\n",
+    "  Unicode到Ansi\r\n",
+    "  gb2312到utf8\r\n",
+    "  utf8到gb2312 \r\n",
+};
+
+TEST(RunReportTest, TheTextsAreTheDesignedOnes) {
+  EXPECT_EQ(Text(kReportHeader), GbkFromUtf8("      Quillet 写软件找Marrowby\r\n"));
+  EXPECT_EQ(Text(kEmptyTextMessage), GbkFromUtf8("请输入测试文本！！"));
+  EXPECT_EQ(Text(kMessageTitle), Text("Marrowby"));
+  const auto rows = StandardReportRows();
+  ASSERT_EQ(rows.size(), std::size(kLabelsUtf8));
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    EXPECT_EQ(Text(rows[i].label_line), GbkFromUtf8(kLabelsUtf8[i])) << "row " << i + 1;
+  }
+}
+
+TEST(RunReportTest, AppendsOneResultAndLabelLinePerRowInOrder) {
+  FakeWindow window("ab");
+  RunReport(window);
+  ASSERT_EQ(window.appends.size(), 27u);
+  std::string expected(kReportHeader);
+  for (std::size_t i = 0; i < window.appends.size(); ++i) {
+    const Text label(StandardReportRows()[i].label_line);
+    const Text& piece = window.appends[i];
+    ASSERT_TRUE(piece.View().ends_with(label.View())) << "row " << i + 1;
+    expected += piece.View();
+  }
+  EXPECT_EQ(window.box, expected);
+  EXPECT_TRUE(window.messages.empty());
+  EXPECT_TRUE(window.box.ends_with(" \r\n"));
+}
+
+TEST(RunReportTest, AnEmptyTextShowsTheMessageAndRunsNoTransform) {
+  static int transform_calls = 0;
+  const ReportRow rows[] = {{"  one\r\n", [](Text&) {
+                               ++transform_calls;
+                               return Text("x");
+                             }}};
+  FakeWindow window;
+  window.box = "what the box held before";
+  RunReport(window, rows);
+  EXPECT_EQ(window.box, kReportHeader);
+  ASSERT_EQ(window.messages.size(), 1u);
+  EXPECT_EQ(window.messages[0].text, Text(kEmptyTextMessage));
+  EXPECT_EQ(window.messages[0].title, Text("Marrowby"));
+  EXPECT_EQ(transform_calls, 0);
+  EXPECT_TRUE(window.appends.empty());
+}
+
+TEST(RunReportTest, ASpaceIsNotEmptyAndEachRowSeesWhatTheRowsBeforeLeft) {
+  const ReportRow rows[] = {
+      {"|1\r\n", [](Text& s) { return TextJoin("[", s, "]"); }},
+      {"|2\r\n",
+       [](Text& s) {
+         s = TextSubstitute(s, " ", "_");  // an in-out row, like RC4 and Base64 decoding
+         return Text();
+       }},
+      {"|3\r\n", [](Text& s) { return TextJoin("[", s, "]"); }},
+  };
+  FakeWindow window(" x ");
+  RunReport(window, rows);
+  EXPECT_EQ(window.box, std::string(kReportHeader) + "[ x ]|1\r\n|2\r\n[_x_]|3\r\n");
+  EXPECT_EQ(window.sets, 2);   // emptied, then the header
+  EXPECT_EQ(window.reads, 2);  // once to check, once for the run
+}
+
+// A run that a click starts from inside PumpEvents, as the window's event loop would.
+struct NestedClick {
+  FakeWindow* window;
+  std::span<const ReportRow> rows;
+  bool clicked = false;
+};
+
+TEST(RunReportTest, ANestedRunAppendsItsWholeReportBeforeTheInterruptedRunGoesOn) {
+  static NestedClick click;
+  const ReportRow rows[] = {
+      {"|1\r\n", [](Text& s) { return s; }},
+      {"|2\r\n",
+       [](Text& s) {
+         s = TextJoin(s, "!");
+         PumpEvents();
+         return s;
+       }},
+      {"|3\r\n", [](Text& s) { return s; }},
+  };
+  FakeWindow window("outer");
+  click = {&window, rows};
+  const PumpEventsHook previous = SetPumpEventsHook({[](void*) {
+    if (click.clicked) return;
+    click.clicked = true;
+    click.window->source = "inner";  // the user typed before clicking again
+    RunReport(*click.window, click.rows);
+  }});
+  RunReport(window, rows);
+  SetPumpEventsHook(previous);
+
+  const std::string header(kReportHeader);
+  EXPECT_EQ(window.box,
+            header +
+                "inner|1\r\ninner!|2\r\ninner!|3\r\n"  // the nested run, complete
+                "outer!|2\r\nouter!|3\r\n");           // then the rest of the outer one
+}
+
+TEST(RunReportTest, RunningTwiceGivesTheSameReport) {
+  FakeWindow window("x,y z");
+  RunReport(window);
+  const std::string first = window.box;
+  RunReport(window);
+  EXPECT_EQ(window.box, first);
+}
+
+}  // namespace
+}  // namespace quillet
