@@ -44,11 +44,6 @@ Text& Text::Append(std::string_view bytes) {
   return *this;
 }
 
-Text& Text::AppendByte(unsigned char byte) {
-  if (byte != 0) bytes_ += static_cast<char>(byte);
-  return *this;
-}
-
 void Text::CheckSize() const { CheckLength(bytes_.size()); }
 
 ByteString::ByteString(std::initializer_list<unsigned char> bytes)
@@ -62,11 +57,6 @@ ByteString& ByteString::Append(std::string_view bytes) {
   return *this;
 }
 
-ByteString& ByteString::AppendByte(unsigned char byte) {
-  bytes_ += static_cast<char>(byte);
-  return *this;
-}
-
 void ByteString::CheckSize() const { CheckLength(bytes_.size()); }
 
 ByteArray::ByteArray(std::int32_t count) {
@@ -74,16 +64,7 @@ ByteArray::ByteArray(std::int32_t count) {
   elements_.assign(static_cast<std::size_t>(count), 0);
 }
 
-std::size_t ByteArray::Index(std::int32_t position) const {
-  if (position < 1 || position > Count()) FatalError("byte array position outside 1 to the count");
-  return static_cast<std::size_t>(position - 1);
-}
-
-unsigned char ByteArray::Element(std::int32_t position) const { return elements_[Index(position)]; }
-
-void ByteArray::SetElement(std::int32_t position, std::int32_t value) {
-  elements_[Index(position)] = static_cast<unsigned char>(value & 0xFF);
-}
+void ByteArray::PositionOutOfRange() { FatalError("byte array position outside 1 to the count"); }
 
 const Text& TextList::Element(std::int32_t position) const {
   if (position < 1 || position > Count()) FatalError("list position outside 1 to the count");

@@ -36,7 +36,10 @@ class Text {
   Text& Append(const Text& more);
   Text& Append(std::string_view bytes);
   Text& Append(const char* c_string) { return Append(std::string_view(c_string)); }
-  Text& AppendByte(unsigned char byte);  // the zero byte appends nothing
+  Text& AppendByte(unsigned char byte) {  // the zero byte appends nothing
+    if (byte != 0) bytes_.push_back(static_cast<char>(byte));
+    return *this;
+  }
   void Reserve(std::size_t bytes) { bytes_.reserve(bytes); }
 
   friend bool operator==(const Text&, const Text&) = default;
@@ -69,7 +72,10 @@ class ByteString {
 
   ByteString& Append(const ByteString& more);
   ByteString& Append(std::string_view bytes);
-  ByteString& AppendByte(unsigned char byte);
+  ByteString& AppendByte(unsigned char byte) {
+    bytes_.push_back(static_cast<char>(byte));
+    return *this;
+  }
   void Reserve(std::size_t bytes) { bytes_.reserve(bytes); }
   void Truncate(std::size_t length) { bytes_.resize(std::min(length, bytes_.size())); }
 
@@ -87,12 +93,19 @@ class ByteArray {
   explicit ByteArray(std::int32_t count);
 
   std::int32_t Count() const noexcept { return static_cast<std::int32_t>(elements_.size()); }
-  unsigned char Element(std::int32_t position) const;
-  void SetElement(std::int32_t position, std::int32_t value);  // keeps the low 8 bits
+  unsigned char Element(std::int32_t position) const { return elements_[Index(position)]; }
+  void SetElement(std::int32_t position, std::int32_t value) {  // keeps the low 8 bits
+    elements_[Index(position)] = static_cast<unsigned char>(value & 0xFF);
+  }
   const std::vector<unsigned char>& Elements() const noexcept { return elements_; }
 
  private:
-  std::size_t Index(std::int32_t position) const;
+  std::size_t Index(std::int32_t position) const {
+    if (position < 1 || position > Count()) [[unlikely]]
+      PositionOutOfRange();
+    return static_cast<std::size_t>(position - 1);
+  }
+  [[noreturn]] static void PositionOutOfRange();
 
   std::vector<unsigned char> elements_;
 };

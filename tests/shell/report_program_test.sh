@@ -23,7 +23,7 @@ check "empty text message" "请输入测试文本！！" "$("$report" '' 2>&1 >/
 check "bad option status" "2" "$?"
 
 # Tens of MiB through a pipe.
-big=$(head -c 20000000 /dev/zero | tr '\0' 'a' | "$report" --encoding=gbk | wc -l)
-check "lines of a large report" "28" "$big"
+big=$(head -c 20000000 /dev/zero | tr '\0' 'a' | "$report" --encoding=gbk | wc -c)
+[ "$big" -gt 160000000 ] || { echo "FAIL: 20 MB of input gave $big bytes"; failures=$((failures + 1)); }
 
 exit $((failures > 0))

@@ -54,6 +54,18 @@ TEST(ReportToolTest, PrintsTheReportOfTheTextInEitherEncoding) {
   EXPECT_EQ(RunTool({"--encoding", "utf-8", "ab"}).out, utf8.out);
 }
 
+TEST(ReportToolTest, TurnsTheInputIntoGbkAsTheWindowDoes) {
+  // Row 3 shows the GBK bytes of the test text.
+  const ToolRun piped = RunTool({}, "中文\n");
+  EXPECT_NE(piped.out.find("\r\n%D6%D0%CE%C4  URL编码GBK\r\n"), std::string::npos);
+  EXPECT_EQ(RunTool({"中文"}).out, piped.out);
+  EXPECT_NE(RunTool({"a😀"}).out.find("\r\n%61%3F  URL编码GBK"), std::string::npos);
+  EXPECT_NE(RunTool({"--encoding=gbk", "\xD6\xD0"}).out.find("\r\n%D6%D0  URL\xB1\xE0"),
+            std::string::npos);
+  // Bytes that are not GBK show as U+FFFD: row 4 decodes "%81" into a lone lead byte.
+  EXPECT_NE(RunTool({"%81"}).out.find("\r\n\xEF\xBF\xBD  URL解码GBK"), std::string::npos);
+}
+
 TEST(ReportToolTest, AnEmptyTextPrintsTheHeaderAndTheMessageAndFails) {
   for (const ToolRun& run :
        {RunTool({""}), RunTool({}, "\n"), RunTool({}, "\r\n"), RunTool({}, "")}) {

@@ -9,6 +9,9 @@
 #include "test_support.h"
 #include "text/pump_events.h"
 #include "text/text_operations.h"
+#include "transforms/base64_encode.h"
+#include "transforms/rc4_encrypt.h"
+#include "transforms/url_gbk.h"
 
 namespace quillet {
 namespace {
@@ -140,6 +143,54 @@ TEST(RunReportTest, ANestedRunAppendsItsWholeReportBeforeTheInterruptedRunGoesOn
             header +
                 "inner|1\r\ninner!|2\r\ninner!|3\r\n"  // the nested run, complete
                 "outer!|2\r\nouter!|3\r\n");           // then the rest of the outer one
+}
+
+// The standard rows 1 to 8, then a row that shows the test text it receives.
+std::vector<ReportRow> FirstEightRowsAndAProbe() {
+  const auto standard = StandardReportRows();
+  std::vector<ReportRow> rows(standard.begin(), standard.begin() + 8);
+  rows.push_back({"|probe\r\n", [](Text& s) { return TextJoin("[", s, "]"); }});
+  return rows;
+}
+
+TEST(RunReportTest, RowsTwoAndEightLeaveACleanedTestTextForTheRowsAfterThem) {
+  struct Case {
+    const char* text;
+    const char* rows_3_to_8;
+    const char* rows_9_on;
+  };
+  for (const Case& c :
+       {Case{" ", " ", ""}, Case{"x,y z", "xy z", "xyz"}, Case{"x\r\ny", "x\r\ny", "xy"},
+        Case{"1, 2,\xA1\xA1"
+             "3",
+             "1 2\xA1\xA1"
+             "3",
+             "123"},
+        Case{"100\x80,", "100\x80", "100\x80"}}) {
+    FakeWindow window(c.text);
+    RunReport(window, FirstEightRowsAndAProbe());
+    ASSERT_EQ(window.appends.size(), 9u);
+    const auto row = [&window](std::size_t n) {  // the result, without its label line
+      const Text& piece = window.appends[n - 1];
+      return TextPrefix(piece, piece.Length() - TextLen(StandardReportRows()[n - 1].label_line));
+    };
+    EXPECT_EQ(row(1), Rc4Encrypt(c.text, "")) << Hex(c.text);  // rows 1 and 2: as typed
+    EXPECT_EQ(row(3), UrlEncodeGbk(c.rows_3_to_8)) << Hex(c.text);
+    EXPECT_EQ(row(7), Base64Encode(BytesFromText(c.rows_3_to_8))) << Hex(c.text);
+    EXPECT_EQ(window.appends[8], TextJoin("[", c.rows_9_on, "]|probe\r\n")) << Hex(c.text);
+  }
+}
+
+TEST(RunReportTest, TheWorkedExampleOfTheFirstRows) {
+  FakeWindow window("ab");
+  RunReport(window);
+  ASSERT_EQ(window.appends.size(), 27u);
+  EXPECT_EQ(window.appends[0], GbkFromUtf8("BF,7A,  RC4加密\r\n"));
+  EXPECT_EQ(window.appends[1], GbkFromUtf8("u  RC4解密\r\n"));
+  EXPECT_EQ(window.appends[2], GbkFromUtf8("%61%62  URL编码GBK\r\n"));
+  EXPECT_EQ(window.appends[3], GbkFromUtf8("ab  URL解码GBK\r\n"));
+  EXPECT_EQ(window.appends[6], GbkFromUtf8("YWI=  BASE64编码\r\n"));
+  EXPECT_EQ(window.appends[7], TextJoin("i\xB0", GbkFromUtf8("  BASE64解码\r\n")));
 }
 
 TEST(RunReportTest, RunningTwiceGivesTheSameReport) {
