@@ -1,5 +1,5 @@
-// Arbitrary texts through each transform one by one, with the round trips that must hold. The
-// first byte splits the input into a key and a text for RC4.
+// Arbitrary texts through each transform one by one, with the round trips that hold for any
+// text. The first byte splits the input into a key and a text for RC4.
 
 #include <cstddef>
 #include <cstdint>
@@ -7,9 +7,13 @@
 
 #include "transforms/base64_decode.h"
 #include "transforms/base64_encode.h"
+#include "transforms/char_references.h"
+#include "transforms/chinese_script.h"
 #include "transforms/rc4_decrypt.h"
 #include "transforms/rc4_encrypt.h"
+#include "transforms/unicode_conversions.h"
 #include "transforms/url_gbk.h"
+#include "transforms/url_utf8.h"
 
 namespace q = quillet;
 
@@ -34,5 +38,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   q::Text base64 = whole;
   q::Base64Decode(base64);
   q::Base64Encode(q::ByteString(bytes));  // zero bytes included
+
+  // The conversions, on the text and on raw bytes read as UTF-8 or UTF-16.
+  const q::ByteString raw(bytes);
+  q::AnsiToUnicode(whole);
+  q::UnicodeToUtf8(raw);
+  q::AnsiToUtf8(whole);
+  q::Utf8ToUnicode(raw);
+  q::UnicodeToAnsi(raw);
+  q::Utf8ToAnsi(raw);
+  q::CodePageToUtf16(whole, 950);
+  q::Utf16ToCodePage(raw, 950);
+  if (q::Utf8ToGb2312(q::Gb2312ToUtf8(whole)).Length() > whole.Length()) __builtin_trap();
+  q::Utf8ToGb2312(whole);
+  q::SimplifiedToTraditional(whole);
+  q::TraditionalToSimplified(whole);
+  q::Big5ToSimplified(whole);
+  q::SimplifiedToBig5(whole);
+  q::UrlDecodeUtf8(q::UrlEncodeUtf8(whole));
+  q::UrlDecodeUtf8(whole);
+  q::UnicodeTextToAnsi(q::AnsiToUnicodeText(whole));
+  q::UnicodeTextToAnsi(whole);
+  q::AsciiToUnicode(whole);
   return 0;
 }

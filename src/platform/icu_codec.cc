@@ -32,10 +32,38 @@ struct ConverterCloser {
 };
 using Converter = std::unique_ptr<UConverter, ConverterCloser>;
 
-// ICU keeps each converter's table data cached after the first open, so an open is cheap.
+// A converter opened once per code page and never used itself: every conversion works on a
+// clone, which skips the lookup of the name and the table data that an open repeats.
+const UConverter* Prototype(std::uint32_t code_page) {
+  const auto open = [](const char* name) -> const UConverter* {
+    UErrorCode error = U_ZERO_ERROR;
+    UConverter* converter = ucnv_open(name, &error);
+    return U_SUCCESS(error) ? converter : nullptr;
+  };
+  switch (code_page) {
+    case 0:
+    case 936: {
+      static const UConverter* const gbk = open(IcuConverterName(936));
+      return gbk;
+    }
+    case 950: {
+      static const UConverter* const big5 = open(IcuConverterName(950));
+      return big5;
+    }
+    case 65001: {
+      static const UConverter* const utf8 = open(IcuConverterName(65001));
+      return utf8;
+    }
+    default:
+      return nullptr;
+  }
+}
+
 Converter OpenConverter(std::uint32_t code_page) {
+  const UConverter* prototype = Prototype(code_page);
+  if (prototype == nullptr) return Converter();
   UErrorCode error = U_ZERO_ERROR;
-  Converter converter(ucnv_open(IcuConverterName(code_page), &error));
+  Converter converter(ucnv_clone(prototype, &error));
   if (U_FAILURE(error)) converter.reset();
   return converter;
 }

@@ -2,11 +2,11 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/program_setup.h"
 #include "shell/report_tool.h"
-#include "text/fatal.h"
 
 int main(int argc, char** argv) {
-  quillet::StopOnOutOfMemory();
+  quillet::SetUpProgram();
   static char output_buffer[1 << 20];
   std::setvbuf(stdout, output_buffer, _IOFBF, sizeof output_buffer);
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);

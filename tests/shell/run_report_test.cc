@@ -71,7 +71,13 @@ TEST(RunReportTest, AppendsOneResultAndLabelLinePerRowInOrder) {
   }
   EXPECT_EQ(window.box, expected);
   EXPECT_TRUE(window.messages.empty());
-  EXPECT_TRUE(window.box.ends_with(" \r\n"));
+  std::size_t line_breaks = 0;
+  for (std::size_t at = window.box.find("\r\n"); at != std::string::npos;
+       at = window.box.find("\r\n", at + 2)) {
+    ++line_breaks;
+  }
+  EXPECT_EQ(line_breaks, 28u);  // no result of "ab" holds one
+  EXPECT_TRUE(window.box.ends_with("gb2312 \r\n"));
 }
 
 TEST(RunReportTest, AnEmptyTextShowsTheMessageAndRunsNoTransform) {
@@ -178,6 +184,43 @@ TEST(RunReportTest, RowsTwoAndEightLeaveACleanedTestTextForTheRowsAfterThem) {
     EXPECT_EQ(row(3), UrlEncodeGbk(c.rows_3_to_8)) << Hex(c.text);
     EXPECT_EQ(row(7), Base64Encode(BytesFromText(c.rows_3_to_8))) << Hex(c.text);
     EXPECT_EQ(window.appends[8], TextJoin("[", c.rows_9_on, "]|probe\r\n")) << Hex(c.text);
+  }
+}
+
+TEST(RunReportTest, TheRowsAfterRowEightWorkOnTheCleanedText) {
+  struct Case {
+    const char* text;
+    std::size_t row;
+    const char* result;
+  };
+  for (const Case& c : {
+           Case{"x,y z", 9, "xyz"},
+           Case{"x,y z", 17, "%78%79%7A"},
+           Case{"x,y z", 19, "&#120&#121&#122"},
+           Case{"x,y z", 26, "xyz"},
+           Case{"\xD6\xD0\xCE\xC4", 11, "\xA4\xA4\xA4\xE5"},
+           Case{"\xD6\xD0\xCE\xC4", 17, "%E4%B8%AD%E6%96%87"},
+           Case{"\xD6\xD0\xCE\xC4", 19, "&#20013&#25991"},
+           Case{"\xD6\xD0\xCE\xC4", 24, "\x2D\x4E\x87\x65"},
+           Case{"1, 2,\xA1\xA1"
+                "3",
+                18, "123"},
+           Case{"1, 2,\xA1\xA1"
+                "3",
+                19, "&#49&#50&#51"},
+           Case{"1, 2,\xA1\xA1"
+                "3",
+                21, "1"},  // UTF-16 shown up to its first zero byte
+           Case{"1, 2,\xA1\xA1"
+                "3",
+                27, "123"},
+       }) {
+    FakeWindow window(c.text);
+    RunReport(window);
+    ASSERT_EQ(window.appends.size(), 27u);
+    EXPECT_EQ(window.appends[c.row - 1],
+              TextJoin(c.result, StandardReportRows()[c.row - 1].label_line))
+        << Hex(c.text) << ", row " << c.row;
   }
 }
 
