@@ -12,6 +12,7 @@
 #include "transforms/chinese_script.h"
 #include "transforms/rc4_decrypt.h"
 #include "transforms/rc4_encrypt.h"
+#include "transforms/script_escapes.h"
 #include "transforms/unicode_conversions.h"
 #include "transforms/url_gbk.h"
 #include "transforms/url_utf8.h"
@@ -84,6 +85,20 @@ void BM_UnicodeTextToAnsiOfReferences(benchmark::State& state) {
   });
 }
 void BM_AsciiToUnicode(benchmark::State& state) { RunTransform(state, AsciiToUnicode); }
+// One engine per call: its start is the whole cost for a short text.
+void BM_AnsiToUcs2(benchmark::State& state) {
+  RunTransform(state, [](Text& s) { return AnsiToUcs2(s); });
+}
+void BM_Ucs2ToAnsi(benchmark::State& state) {
+  RunTransform(state, [](Text& s) { return Ucs2ToAnsi(s); });
+}
+void BM_Ucs2ToAnsiOfEscapes(benchmark::State& state) {
+  RunTransform(
+      state, [](Text& s) { return Ucs2ToAnsi(s); },
+      [](std::size_t bytes) {
+        return TextPrefix(AnsiToUcs2(MixedText(bytes / 4)), static_cast<std::int32_t>(bytes));
+      });
+}
 
 #define QUILLET_SIZES ->Arg(64 << 10)->Arg(1 << 20)->Arg(4 << 20)->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_Rc4Encrypt) QUILLET_SIZES;
@@ -113,6 +128,9 @@ BENCHMARK(BM_AnsiToUnicodeText) QUILLET_SIZES;
 BENCHMARK(BM_UnicodeTextToAnsi) QUILLET_SIZES;
 BENCHMARK(BM_UnicodeTextToAnsiOfReferences) QUILLET_SIZES;
 BENCHMARK(BM_AsciiToUnicode) QUILLET_SIZES;
+BENCHMARK(BM_AnsiToUcs2)->Arg(20) QUILLET_SIZES;
+BENCHMARK(BM_Ucs2ToAnsi)->Arg(20) QUILLET_SIZES;
+BENCHMARK(BM_Ucs2ToAnsiOfEscapes) QUILLET_SIZES;
 
 }  // namespace
 }  // namespace quillet

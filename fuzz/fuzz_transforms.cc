@@ -11,6 +11,7 @@
 #include "transforms/chinese_script.h"
 #include "transforms/rc4_decrypt.h"
 #include "transforms/rc4_encrypt.h"
+#include "transforms/script_escapes.h"
 #include "transforms/unicode_conversions.h"
 #include "transforms/url_gbk.h"
 #include "transforms/url_utf8.h"
@@ -60,5 +61,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   q::UnicodeTextToAnsi(q::AnsiToUnicodeText(whole));
   q::UnicodeTextToAnsi(whole);
   q::AsciiToUnicode(whole);
+
+  // The engine only ever escapes the literal: its result is empty or of escape's alphabet.
+  const q::Text escaped = q::AnsiToUcs2(whole);
+  if (escaped.View().find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+                                       "0123456789@*_+-./%") != std::string_view::npos) {
+    __builtin_trap();
+  }
+  q::Ucs2ToAnsi(whole);
   return 0;
 }
