@@ -1,7 +1,7 @@
 # The two commands of the README, and the checks beside them.
 #   make run     build, then open the window
 #   make test    build, run every test, then again under ASan and UBSan
-#   make bench   throughput of every transform and of the whole report
+#   make bench   throughput of every transform, of the whole report and of the window
 #   make fuzz    each fuzz target for FUZZ_SECONDS seconds (clang)
 
 BUILD       := build
@@ -25,8 +25,14 @@ build: deps
 	@cmake --build $(BUILD)
 
 run: build
-	@echo "The window is not built yet; here is the report of the sample text '$(SAMPLE_TEXT)':"
-	@$(BUILD)/quillet-report '$(SAMPLE_TEXT)'
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run: there is no display to open the window on. Run it on a virtual one with"; \
+	  echo "  xvfb-run -a make run"; \
+	  echo "or print the report in this terminal with"; \
+	  echo "  $(BUILD)/quillet-report '$(SAMPLE_TEXT)'"; \
+	  exit 1; \
+	fi
+	@$(BUILD)/quillet
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j2 --timeout 300
@@ -39,10 +45,11 @@ test: build
 
 bench: build
 	@$(BUILD)/bench/quillet_bench --benchmark_counters_tabular=true $(BENCH_ARGS)
+	@$(BUILD)/bench/quillet_window_bench $(BENCH_ARGS)
 
 fuzz: fuzz-deps
 	@CXX=clang++ $(CMAKE_GENERATE) -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DQUILLET_FUZZ=ON -DQUILLET_TESTS=OFF -DQUILLET_BENCH=OFF
+	  -DQUILLET_FUZZ=ON -DQUILLET_TESTS=OFF -DQUILLET_BENCH=OFF -DQUILLET_WINDOW=OFF
 	@cmake --build $(FUZZ_BUILD)
 	@for target in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
 	  name=$$(basename $$target); mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
