@@ -3,24 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_texts.h"
+#include "counting_window.h"
 #include "shell/run_report.h"
 
 namespace quillet {
 namespace {
-
-class CountingWindow : public ReportWindow {
- public:
-  explicit CountingWindow(Text source) : source_(std::move(source)) {}
-  Text ReadSourceText() override { return source_; }
-  void SetResultText(const Text& text) override { bytes_ = text.View().size(); }
-  void AppendResultText(const Text& text) override { bytes_ += text.View().size(); }
-  void ShowMessageBox(const Text&, const Text&) override {}
-  std::size_t bytes() const { return bytes_; }
-
- private:
-  Text source_;
-  std::size_t bytes_ = 0;
-};
 
 void BM_Report(benchmark::State& state) {
   CountingWindow window(MixedText(static_cast<std::size_t>(state.range(0))));

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "bench_texts.h"
+#include "counting_window.h"
 #include "platform/edge_encoding.h"
 #include "shell/main_window.h"
 #include "shell/program_setup.h"
@@ -18,20 +19,8 @@
 namespace quillet {
 namespace {
 
-class DiscardingWindow : public ReportWindow {
- public:
-  explicit DiscardingWindow(Text source) : source_(std::move(source)) {}
-  Text ReadSourceText() override { return source_; }
-  void SetResultText(const Text&) override {}
-  void AppendResultText(const Text&) override {}
-  void ShowMessageBox(const Text&, const Text&) override {}
-
- private:
-  Text source_;
-};
-
 void BM_ReportWithoutWindow(benchmark::State& state) {
-  DiscardingWindow window(MixedText(static_cast<std::size_t>(state.range(0))));
+  CountingWindow window(MixedText(static_cast<std::size_t>(state.range(0))));
   for (auto _ : state) RunReport(window);
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
 }

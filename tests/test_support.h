@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/pump_events.h"
 #include "text/values.h"
 
 namespace quillet {
@@ -35,5 +36,21 @@ template <std::size_t N>
 ByteString Bytes(const char (&literal)[N]) {
   return ByteString(std::string_view(literal, N - 1));
 }
+
+// Counts the calls of PumpEvents while it lives, in place of the hook before it.
+class PumpEventsCounter {
+ public:
+  PumpEventsCounter() : previous_(SetPumpEventsHook({&Count, this})) {}
+  ~PumpEventsCounter() { SetPumpEventsHook(previous_); }
+  PumpEventsCounter(const PumpEventsCounter&) = delete;
+  PumpEventsCounter& operator=(const PumpEventsCounter&) = delete;
+
+  int calls = 0;
+
+ private:
+  static void Count(void* self) { ++static_cast<PumpEventsCounter*>(self)->calls; }
+
+  PumpEventsHook previous_;
+};
 
 }  // namespace quillet

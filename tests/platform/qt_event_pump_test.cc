@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
+
 #include <QTimer>
+#include "test_support.h"
 
 namespace quillet {
 namespace {
@@ -27,17 +29,14 @@ TEST(QtEventPumpTest, HandsPendingEventsToQtButNotOnEveryCall) {
 }
 
 TEST(QtEventPumpTest, PutsBackTheHookItReplaced) {
-  int calls = 0;
-  const PumpEventsHook counting{[](void* count) { ++*static_cast<int*>(count); }, &calls};
-  const PumpEventsHook before = SetPumpEventsHook(counting);
+  PumpEventsCounter pumps;
   {
     QtEventPump pump;
     PumpEvents();
-    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(pumps.calls, 0);
   }
   PumpEvents();
-  EXPECT_EQ(calls, 1);
-  SetPumpEventsHook(before);
+  EXPECT_EQ(pumps.calls, 1);
 }
 
 }  // namespace

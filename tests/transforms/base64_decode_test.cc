@@ -6,7 +6,6 @@
 
 #include "random_texts.h"
 #include "test_support.h"
-#include "text/pump_events.h"
 #include "transforms/base64_encode.h"
 
 namespace quillet {
@@ -60,21 +59,18 @@ TEST(Base64DecodeTest, AGroupThatStopsEarlyKeepsRawBytesAndEarlierSlots) {
 }
 
 TEST(Base64DecodeTest, PumpsEventsOncePerGroupOfTheCleanedText) {
-  int calls = 0;
-  const PumpEventsHook previous =
-      SetPumpEventsHook({[](void* count) { ++*static_cast<int*>(count); }, &calls});
+  PumpEventsCounter pumps;
   struct Case {
     const char* input;
     int groups;
   };
   for (const Case& c : {Case{"", 0}, Case{"   ", 0}, Case{"YQ", 1}, Case{"YWJj", 1},
                         Case{"YWJjZ", 2}, Case{"YWJj YWJj\r\nYWJj", 3}}) {
-    calls = 0;
+    pumps.calls = 0;
     Text text(c.input);
     Base64Decode(text);
-    EXPECT_EQ(calls, c.groups) << c.input;
+    EXPECT_EQ(pumps.calls, c.groups) << c.input;
   }
-  SetPumpEventsHook(previous);
 }
 
 TEST(Base64DecodeTest, UndoesEncoding) {

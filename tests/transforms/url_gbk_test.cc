@@ -6,7 +6,6 @@
 
 #include "random_texts.h"
 #include "test_support.h"
-#include "text/pump_events.h"
 
 namespace quillet {
 namespace {
@@ -52,14 +51,11 @@ TEST(UrlGbkTest, DecodesMalformedEscapesByTheDigitTable) {
 }
 
 TEST(UrlGbkTest, EncodingPumpsEventsOncePerByteAndDecodingNever) {
-  int calls = 0;
-  const PumpEventsHook previous =
-      SetPumpEventsHook({[](void* count) { ++*static_cast<int*>(count); }, &calls});
+  PumpEventsCounter pumps;
   UrlEncodeGbk("a\xD6\xD0");
-  EXPECT_EQ(calls, 3);
+  EXPECT_EQ(pumps.calls, 3);
   UrlDecodeGbk("%61%62");
-  EXPECT_EQ(calls, 3);
-  SetPumpEventsHook(previous);
+  EXPECT_EQ(pumps.calls, 3);
 }
 
 TEST(UrlGbkTest, DecodingUndoesEncodingOfAnyBytes) {

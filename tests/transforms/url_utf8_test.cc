@@ -6,7 +6,6 @@
 
 #include "random_texts.h"
 #include "test_support.h"
-#include "text/pump_events.h"
 
 namespace quillet {
 namespace {
@@ -35,16 +34,13 @@ TEST(UrlUtf8Test, DecodesEscapesAsUtf8) {
 }
 
 TEST(UrlUtf8Test, EncodingPumpsEventsOncePerUtf8Byte) {
-  int calls = 0;
-  const PumpEventsHook previous =
-      SetPumpEventsHook({[](void* count) { ++*static_cast<int*>(count); }, &calls});
+  PumpEventsCounter pumps;
   UrlEncodeUtf8(
       "\xD6\xD0"
       "a");
-  EXPECT_EQ(calls, 4);
+  EXPECT_EQ(pumps.calls, 4);
   UrlDecodeUtf8("%E4%B8%AD");
-  EXPECT_EQ(calls, 4);
-  SetPumpEventsHook(previous);
+  EXPECT_EQ(pumps.calls, 4);
 }
 
 TEST(UrlUtf8Test, DecodingUndoesEncodingOfGbkTexts) {
