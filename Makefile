@@ -20,8 +20,10 @@ deps:
 fuzz-deps:
 	@scripts/install-deps --fuzz
 
+# Configured once; after that the build itself reruns CMake when a CMakeLists.txt changes.
 build: deps
-	@$(CMAKE_GENERATE) -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCH=ON
+	@test -f $(BUILD)/build.ninja || \
+	  $(CMAKE_GENERATE) -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCH=ON
 	@cmake --build $(BUILD)
 
 run: build
@@ -37,8 +39,8 @@ run: build
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j2 --timeout 300
 	@echo "== the same tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
-	@$(CMAKE_GENERATE) -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON \
-	  -DQUILLET_BENCH=OFF
+	@test -f $(ASAN_BUILD)/build.ninja || $(CMAKE_GENERATE) -B $(ASAN_BUILD) \
+	  -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON -DQUILLET_BENCH=OFF
 	@cmake --build $(ASAN_BUILD)
 	@ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2 --timeout 600
@@ -48,14 +50,20 @@ bench: build
 	@$(BUILD)/bench/quillet_window_bench $(BENCH_ARGS)
 
 fuzz: fuzz-deps
-	@CXX=clang++ $(CMAKE_GENERATE) -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DQUILLET_FUZZ=ON -DQUILLET_TESTS=OFF -DQUILLET_BENCH=OFF -DQUILLET_WINDOW=OFF
+	@test -f $(FUZZ_BUILD)/build.ninja || CXX=clang++ $(CMAKE_GENERATE) -B $(FUZZ_BUILD) \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLET_FUZZ=ON -DQUILLET_TESTS=OFF \
+	  -DQUILLET_BENCH=OFF -DQUILLET_WINDOW=OFF
 	@cmake --build $(FUZZ_BUILD)
 	@for target in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
-	  name=$$(basename $$target); mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
+	  name=$$(basename $$target); log=$(FUZZ_BUILD)/$$name.log; \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$name; \
 	  echo "== $$name for $(FUZZ_SECONDS) s =="; \
-	  $$target -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 -rss_limit_mb=4096 \
-	    -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$name fuzz/seeds 2>&1 | tail -12 || exit 1; \
+	  if ! $$target -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -timeout=10 \
+	      -rss_limit_mb=4096 -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$name fuzz/seeds \
+	      > $$log 2>&1; then \
+	    tail -40 $$log; echo "$$name found a problem: see $$log"; exit 1; \
+	  fi; \
+	  grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' $$log; \
 	done
 
 clean:
