@@ -1,15 +1,11 @@
 #include "text/values.h"
 
 #include <cstring>
-#include <limits>
 
 #include "text/fatal.h"
 
 namespace quillet {
 namespace {
-
-// Lengths and positions are 32-bit signed; a value past that is as fatal as exhausted memory.
-constexpr std::size_t kMaxLength = std::numeric_limits<std::int32_t>::max();
 
 std::string_view BeforeZero(std::string_view bytes) {
   if (bytes.empty()) return bytes;  // its data may be null, which memchr must not see
@@ -18,10 +14,12 @@ std::string_view BeforeZero(std::string_view bytes) {
 }
 
 void CheckLength(std::size_t length) {
-  if (length > kMaxLength) FatalError("a value grew past 2 GiB");
+  if (length > kMaxLength) TooLong();
 }
 
 }  // namespace
+
+void TooLong() { FatalError("a value grew past 2 GiB"); }
 
 Text::Text(const char* c_string) : bytes_(c_string == nullptr ? "" : c_string) { CheckSize(); }
 

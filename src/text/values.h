@@ -3,7 +3,6 @@
 // The two value types that pass between the run sequence and the transforms, the fixed-size
 // byte arrays and lists the transforms work on, and the primitives that work directly on them.
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -12,6 +11,10 @@
 #include <vector>
 
 namespace quillet {
+
+// Lengths and positions are 32-bit signed; a value past that is as fatal as exhausted memory.
+inline constexpr std::size_t kMaxLength = INT32_MAX;
+[[noreturn]] void TooLong();
 
 // GBK bytes without a zero byte; absent and empty are one value. Positions are 1-based bytes.
 class Text {
@@ -37,6 +40,7 @@ class Text {
   Text& Append(std::string_view bytes);
   Text& Append(const char* c_string) { return Append(std::string_view(c_string)); }
   Text& AppendByte(unsigned char byte) {  // the zero byte appends nothing
+    if (bytes_.size() >= kMaxLength) [[unlikely]] TooLong();
     if (byte != 0) bytes_.push_back(static_cast<char>(byte));
     return *this;
   }
@@ -73,11 +77,11 @@ class ByteString {
   ByteString& Append(const ByteString& more);
   ByteString& Append(std::string_view bytes);
   ByteString& AppendByte(unsigned char byte) {
+    if (bytes_.size() >= kMaxLength) [[unlikely]] TooLong();
     bytes_.push_back(static_cast<char>(byte));
     return *this;
   }
   void Reserve(std::size_t bytes) { bytes_.reserve(bytes); }
-  void Truncate(std::size_t length) { bytes_.resize(std::min(length, bytes_.size())); }
 
   friend bool operator==(const ByteString&, const ByteString&) = default;
 
