@@ -7,13 +7,12 @@
 
 namespace quillet {
 
-// All texts are GBK.
+// All texts are GBK. The header line: six spaces, "Quillet 写软件找Marrowby", CR LF.
 inline constexpr char kReportHeader[] =
-    "      Quillet \xD0\xB4\xC8\xED\xBC\xFE\xD5\xD2Marrowby\r\n";  // "      Quillet
-                                                                   // 写软件找Marrowby"
-inline constexpr char
-    kEmptyTextMessage[] = "\xC7\xEB\xCA\xE4\xC8\xEB\xB2\xE2\xCA\xD4\xCE\xC4\xB1\xBE\xA3\xA1\xA3"
-                          "\xA1";  // 请输入测试文本！！
+    "      Quillet \xD0\xB4\xC8\xED\xBC\xFE\xD5\xD2Marrowby\r\n";
+// "请输入测试文本！！"
+inline constexpr char kEmptyTextMessage[] =
+    "\xC7\xEB\xCA\xE4\xC8\xEB\xB2\xE2\xCA\xD4\xCE\xC4\xB1\xBE\xA3\xA1\xA3\xA1";
 inline constexpr char kMessageTitle[] = "Marrowby";
 
 // One row of the report: a transform applied to the run's test text, and the label line that

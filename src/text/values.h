@@ -40,7 +40,8 @@ class Text {
   Text& Append(std::string_view bytes);
   Text& Append(const char* c_string) { return Append(std::string_view(c_string)); }
   Text& AppendByte(unsigned char byte) {  // the zero byte appends nothing
-    if (bytes_.size() >= kMaxLength) [[unlikely]] TooLong();
+    if (bytes_.size() >= kMaxLength) [[unlikely]]
+      TooLong();
     if (byte != 0) bytes_.push_back(static_cast<char>(byte));
     return *this;
   }
@@ -77,7 +78,8 @@ class ByteString {
   ByteString& Append(const ByteString& more);
   ByteString& Append(std::string_view bytes);
   ByteString& AppendByte(unsigned char byte) {
-    if (bytes_.size() >= kMaxLength) [[unlikely]] TooLong();
+    if (bytes_.size() >= kMaxLength) [[unlikely]]
+      TooLong();
     bytes_.push_back(static_cast<char>(byte));
     return *this;
   }
