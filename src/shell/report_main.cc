@@ -1,4 +1,4 @@
-#include <cstdio>
+#include <cstdio>  // IWYU pragma: keep (stdin, stdout, stderr)
 #include <string_view>
 #include <vector>
 
@@ -7,8 +7,6 @@
 
 int main(int argc, char** argv) {
   quillet::SetUpProgram();
-  static char output_buffer[1 << 20];
-  std::setvbuf(stdout, output_buffer, _IOFBF, sizeof output_buffer);
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
   return quillet::RunReportTool(arguments, stdin, stdout, stderr);
 }
